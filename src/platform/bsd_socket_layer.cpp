@@ -158,14 +158,20 @@ class BsdSocketLayer final : public SocketLayer {
   std::atomic<int> startups_{0};
 };
 
-BsdSocketLayer g_realLayer;
 std::atomic<SocketLayer*> g_testLayer{nullptr};
+
+// Never destroyed: process-wide users give their start-ups back at exit,
+// after other statics may already be gone.
+SocketLayer& RealLayer() {
+  static auto* layer = new BsdSocketLayer;
+  return *layer;
+}
 
 }  // namespace
 
 SocketLayer& Sockets() {
   SocketLayer* layer = g_testLayer.load();
-  return layer ? *layer : g_realLayer;
+  return layer ? *layer : RealLayer();
 }
 
 SocketLayer* SetSocketLayerForTesting(SocketLayer* layer) { return g_testLayer.exchange(layer); }

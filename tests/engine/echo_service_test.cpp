@@ -85,7 +85,7 @@ TEST_F(EchoServiceTest, EchoedDataDecidesTheAnswer) {
 
 TEST_F(EchoServiceTest, FailuresLeaveTheServiceOrResolverError) {
   CEchoRequester requester;
-  service.answers.push_back({0, 11010, 0, 0, 0, {}});
+  service.answers.push_back(FakeIcmpService::Timeout());
   EXPECT_EQ(Run(requester), 0);
   EXPECT_EQ(GetLastError(), 11010u);
   service.answers.push_back({2, 11050, 0, 0, 0, {}});  // anything but one record is no answer

@@ -30,12 +30,12 @@ DWORD FakeSend(HANDLE, IpAddress destination, const void* data, WORD size, const
   if (g_fake->onSend) g_fake->onSend(call);
   std::lock_guard lock(g_mutex);
   g_fake->calls.push_back(call);
-  FakeIcmpService::Answer answer;
+  FakeIcmpService::Answer answer = FakeIcmpService::Timeout();
   if (!g_fake->answers.empty()) {
     answer = g_fake->answers.front();
     g_fake->answers.pop_front();
-  } else {
-    answer.records = 0;
+  } else if (g_fake->responder) {
+    answer = g_fake->responder(call);
   }
   if (answer.records != 1) {
     SetLastError(answer.error);
@@ -69,6 +69,11 @@ FakeIcmpService::FakeIcmpService() {
     module_seam::ReplaceEntry(module, "IcmpSendEcho", reinterpret_cast<FARPROC>(&FakeSend));
     module_seam::ReplaceEntry(module, "IcmpCloseHandle", reinterpret_cast<FARPROC>(&FakeClose));
   }
+}
+
+std::size_t FakeIcmpService::CallCount() {
+  std::lock_guard lock(g_mutex);
+  return calls.size();
 }
 
 FakeIcmpService::~FakeIcmpService() {

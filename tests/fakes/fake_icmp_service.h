@@ -4,6 +4,7 @@
 // the object; the entry points are plain functions, so one fake at a time.
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/icmp_service.h"
@@ -32,11 +33,16 @@ class FakeIcmpService {
 
   bool failCreate = false;
   DWORD createError = 10013;
-  std::deque<Answer> answers;  // empty: every request times out
-  // Called before each answer is taken, on the calling thread (may block).
-  void (*onSend)(const Call&) = nullptr;
+  std::deque<Answer> answers;  // taken first, one a request
+  // Answers when the queue is empty; without it every request times out.
+  std::function<Answer(const Call&)> responder;
+  // Called before each answer is chosen, on the calling thread (may block).
+  std::function<void(const Call&)> onSend;
 
-  std::vector<Call> calls;
+  static Answer Timeout() { return {0, 11010, 0, 0, 0, {}}; }
+
+  std::vector<Call> calls;  // guarded by the fake's lock while workers run
+  std::size_t CallCount();
   int created = 0;
   int closed = 0;
 };
