@@ -1,11 +1,10 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "app/main_app.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QMainWindow window;
-  window.setWindowTitle("Vantorel");
-  window.resize(640, 400);
-  window.show();
-  return app.exec();
+  QApplication::setApplicationName("vantorel");
+  CMainApp theApp;
+  return theApp.InitInstance();
 }
