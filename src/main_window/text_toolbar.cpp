@@ -26,6 +26,7 @@ bool CTextToolBar::LoadToolBarWithText(const std::function<void(int)>& onCommand
     }
     const std::string label = ToolbarLabel(LoadString(command).value_or(""));
     QAction* action = addAction(QString::fromStdString(label));
+    action->setIconText(action->text());  // keeps the label's blanks, which the derived text would drop
     action->setData(command);
     connect(action, &QAction::triggered, this, [onCommand, command] { onCommand(command); });
     auto* button = qobject_cast<QToolButton*>(widgetForAction(action));

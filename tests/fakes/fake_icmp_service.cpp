@@ -28,15 +28,19 @@ DWORD FakeSend(HANDLE, IpAddress destination, const void* data, WORD size, const
                              std::vector<BYTE>(static_cast<const BYTE*>(data), static_cast<const BYTE*>(data) + size),
                              *options, replySize, timeout};
   if (g_fake->onSend) g_fake->onSend(call);
-  std::lock_guard lock(g_mutex);
-  g_fake->calls.push_back(call);
   FakeIcmpService::Answer answer = FakeIcmpService::Timeout();
-  if (!g_fake->answers.empty()) {
-    answer = g_fake->answers.front();
-    g_fake->answers.pop_front();
-  } else if (g_fake->responder) {
-    answer = g_fake->responder(call);
+  bool queued = false;
+  {
+    std::lock_guard lock(g_mutex);
+    g_fake->calls.push_back(call);
+    if (!g_fake->answers.empty()) {
+      answer = g_fake->answers.front();
+      g_fake->answers.pop_front();
+      queued = true;
+    }
   }
+  // The responder may wait as a real request does, so without the lock.
+  if (!queued && g_fake->responder) answer = g_fake->responder(call);
   if (answer.records != 1) {
     SetLastError(answer.error);
     return answer.records;
