@@ -106,17 +106,25 @@ void ResultListModel::SortByColumn(int column, bool ascending) {
   emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
+// Cells move with their columns, as in a list view: a new column starts
+// empty and a removed column takes its cells along.
 void ResultListModel::InsertColumn(int index, const QString& title, int width) {
+  FlushPendingRows();
   index = std::clamp(index, 0, static_cast<int>(columns_.size()));
   beginInsertColumns({}, index, index);
   columns_.insert(columns_.begin() + index, {title, width});
+  for (Row& row : rows_)
+    if (static_cast<int>(row.cells.size()) > index) row.cells.insert(row.cells.begin() + index, QString());
   endInsertColumns();
 }
 
 void ResultListModel::RemoveColumn(int index) {
   if (index < 0 || index >= static_cast<int>(columns_.size())) return;
+  FlushPendingRows();
   beginRemoveColumns({}, index, index);
   columns_.erase(columns_.begin() + index);
+  for (Row& row : rows_)
+    if (static_cast<int>(row.cells.size()) > index) row.cells.erase(row.cells.begin() + index);
   endRemoveColumns();
 }
 

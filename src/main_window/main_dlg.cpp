@@ -35,7 +35,6 @@ struct ColumnSpec {
 constexpr ColumnSpec kTraceFirstColumns[] = {{"Node", 39}, {"Min RTT", 39}, {"Avg RTT", 40}, {"Max RTT", 42}};
 constexpr ColumnSpec kPingColumns[] = {{"Request", 60}, {"Host", 170}, {"Reply in ms", 130}};
 constexpr int kNameAndAddressWidth = 100;
-constexpr int kNameColumn = 4;
 
 }  // namespace
 
@@ -149,7 +148,7 @@ void CMainDlg::InsertTraceColumns() {
 }
 
 void CMainDlg::InsertTraceNameAndAddressColumns() {
-  int index = kNameColumn;
+  int index = kTraceNameColumn;
   if (m_bResolveNames == 1) m_listTrace->InsertColumn(index++, "Name", kNameAndAddressWidth);
   m_listTrace->InsertColumn(index, "Address", kNameAndAddressWidth);
 }

@@ -82,6 +82,10 @@ class CMainDlg : public CTrayDialog {
   void LookUpWhois();
   void OnExport();
   void OnExit();
+  void OnPingSettings();
+  void OnTraceSettings();
+  void OnAbout();
+  void OnPrint();
 
   QMenuBar* m_menuBar = nullptr;
   QWidget* m_client = nullptr;
@@ -107,4 +111,5 @@ class CMainDlg : public CTrayDialog {
   bool m_bClosing = false;
 };
 
-inline constexpr int kStatusBarId = 10350;
+// The trace list's "Name" column, or "Address" when names are off.
+inline constexpr int kTraceNameColumn = 4;

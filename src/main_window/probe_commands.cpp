@@ -35,6 +35,10 @@ void CMainDlg::OnCommand(int command) {
     case cmd::kHelpContents: OnHelpContents(); break;
     case cmd::kClearList: OnClearList(); break;
     case cmd::kExport: OnExport(); break;
+    case cmd::kPrint: OnPrint(); break;
+    case cmd::kPingSettings: OnPingSettings(); break;
+    case cmd::kTraceSettings: OnTraceSettings(); break;
+    case cmd::kAbout: OnAbout(); break;
     case cmd::kExit:
     case cmd::kTrayExit: OnExit(); break;
     default: break;

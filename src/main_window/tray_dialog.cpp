@@ -72,7 +72,14 @@ void CTrayDialog::changeEvent(QEvent* event) {
   const bool nowMinimised = isMinimized() && !(change->oldState() & Qt::WindowMinimized);
   // Without a notification area this stays an ordinary minimise.
   if (nowMinimised && AddNotifyIcon()) {
-    setWindowState(change->oldState() & ~Qt::WindowMinimized);
-    hide();
+    // Hidden once the minimise has run its course, which would show it again.
+    const Qt::WindowStates restored = change->oldState() & ~Qt::WindowMinimized;
+    QMetaObject::invokeMethod(
+        this,
+        [this, restored] {
+          setWindowState(restored);
+          hide();
+        },
+        Qt::QueuedConnection);
   }
 }

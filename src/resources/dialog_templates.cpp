@@ -11,7 +11,7 @@ constexpr const char* kDialogFont = "MS Sans Serif";
 constexpr ControlTemplate kAbout[] = {
     {-1, K::kIcon, "128", 7, 5, 20, 20},
     {-1, K::kLabel, "Vantorel Version 2.71", 40, 8, 115, 8, kNoPrefix},
-    {-1, K::kLabel, "Ping and traceroute for network engineers", 40, 19, 119, 8},
+    {-1, K::kLabel, "Ping and traceroute, hop by hop", 40, 19, 119, 8},
     {1, K::kDefaultButton, "OK", 168, 5, 50, 14, kTabStop},
     {1001, K::kLabel, kProductWebAddress, 39, 41, 114, 8},
     {-1, K::kLabel, "Built in C++ with Qt for Linux", 39, 30, 119, 8},
