@@ -188,16 +188,12 @@ std::string Capture(const std::string& command) {
   return out;
 }
 
-int RunTestsInLab(int argc, char** argv, const LabSpec& spec) {
+int RunInLab(int argc, char** argv, const LabSpec& spec, const std::function<int(int, char**)>& body) {
   if (const char* prefix = std::getenv(kPrefixVariable)) {  // the child, inside the client namespace
     g_prefix = prefix;
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return body(argc, argv);
   }
-  if (::geteuid() != 0) {
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-  }
+  if (::geteuid() != 0) return body(argc, argv);
   RemoveStaleLabs();
   const std::string prefix = "vl" + std::to_string(::getpid()) + "-";
   Lab lab(spec, prefix);
@@ -231,6 +227,13 @@ int RunTestsInLab(int argc, char** argv, const LabSpec& spec) {
   }
   lab.TearDown();
   return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+}
+
+int RunTestsInLab(int argc, char** argv, const LabSpec& spec) {
+  return RunInLab(argc, argv, spec, [](int count, char** values) {
+    ::testing::InitGoogleTest(&count, values);
+    return RUN_ALL_TESTS();
+  });
 }
 
 }  // namespace netlab

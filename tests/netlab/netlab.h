@@ -12,6 +12,7 @@
 // RunTestsInLab: the parent builds the lab, runs the tests in a child started
 // with `ip netns exec`, and tears the lab down whatever the child did.
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -42,6 +43,11 @@ std::string Namespace(const std::string& role);  // "client", "r1", ..., "dest"
 int Shell(const std::string& command);
 // Runs a command and returns what it printed on stdout.
 std::string Capture(const std::string& command);
+
+// Builds the lab, runs `body` in a child inside the client namespace and
+// tears the lab down whatever the child did. Without root, `body` runs
+// right here with no lab (InLab() false).
+int RunInLab(int argc, char** argv, const LabSpec& spec, const std::function<int(int, char**)>& body);
 
 // The main of a lab test program.
 int RunTestsInLab(int argc, char** argv, const LabSpec& spec);

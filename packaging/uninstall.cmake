@@ -1,0 +1,11 @@
+# Removes every file that install_manifest.txt lists.
+if(NOT EXISTS "install_manifest.txt")
+  message(FATAL_ERROR "Nothing to uninstall: no install_manifest.txt in ${CMAKE_CURRENT_BINARY_DIR}")
+endif()
+file(STRINGS "install_manifest.txt" installed)
+foreach(file ${installed})
+  if(EXISTS "$ENV{DESTDIR}${file}" OR IS_SYMLINK "$ENV{DESTDIR}${file}")
+    message(STATUS "Removing $ENV{DESTDIR}${file}")
+    file(REMOVE "$ENV{DESTDIR}${file}")
+  endif()
+endforeach()
