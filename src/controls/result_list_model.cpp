@@ -9,7 +9,7 @@ ResultListModel::ResultListModel(QObject* parent) : QAbstractTableModel(parent) 
   connect(&flushTimer_, &QTimer::timeout, this, &ResultListModel::FlushPendingRows);
 }
 
-void ResultListModel::AppendRow(int image, std::vector<QString> cells) {
+void ResultListModel::AppendRow(int image, std::vector<std::string> cells) {
   bool first = false;
   {
     std::lock_guard lock(mutex_);
@@ -70,11 +70,14 @@ void ResultListModel::RemoveRow(int row) {
   endRemoveRows();
 }
 
-QString ResultListModel::CellText(int row, int column) const {
-  if (row < 0 || row >= static_cast<int>(rows_.size()) || column < 0) return {};
+const std::string& ResultListModel::CellUtf8(int row, int column) const {
+  static const std::string kEmpty;
+  if (row < 0 || row >= static_cast<int>(rows_.size()) || column < 0) return kEmpty;
   const auto& cells = rows_[static_cast<std::size_t>(row)].cells;
-  return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)] : QString();
+  return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)] : kEmpty;
 }
+
+QString ResultListModel::CellText(int row, int column) const { return QString::fromStdString(CellUtf8(row, column)); }
 
 int ResultListModel::RowImage(int row) const {
   return row >= 0 && row < static_cast<int>(rows_.size()) ? rows_[static_cast<std::size_t>(row)].image : -1;
@@ -85,7 +88,7 @@ void ResultListModel::SortByColumn(int column, bool ascending) {
   if (rows_.empty()) return;
   std::vector<std::string> keys;
   keys.reserve(rows_.size());
-  for (int r = 0; r < static_cast<int>(rows_.size()); ++r) keys.push_back(CellText(r, column).toStdString());
+  for (int r = 0; r < static_cast<int>(rows_.size()); ++r) keys.push_back(CellUtf8(r, column));
   const std::vector<int> order = SortedOrder(keys, KindOfColumn(column), ascending);
 
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
@@ -114,7 +117,7 @@ void ResultListModel::InsertColumn(int index, const QString& title, int width) {
   beginInsertColumns({}, index, index);
   columns_.insert(columns_.begin() + index, {title, width});
   for (Row& row : rows_)
-    if (static_cast<int>(row.cells.size()) > index) row.cells.insert(row.cells.begin() + index, QString());
+    if (static_cast<int>(row.cells.size()) > index) row.cells.insert(row.cells.begin() + index, std::string());
   endInsertColumns();
 }
 

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "controls/list_compare.h"
@@ -22,15 +23,17 @@ class ResultListModel final : public QAbstractTableModel {
     QString title;
     int width;
   };
+  // Cells are kept as the UTF-8 text the workers give, and made into
+  // QStrings only for what is drawn.
   struct Row {
     int image = -1;
-    std::vector<QString> cells;
+    std::vector<std::string> cells;
   };
 
   explicit ResultListModel(QObject* parent = nullptr);
 
   // Any thread.
-  void AppendRow(int image, std::vector<QString> cells);
+  void AppendRow(int image, std::vector<std::string> cells);
   int TotalRowCount() const;
 
   // User-interface thread.
@@ -38,6 +41,7 @@ class ResultListModel final : public QAbstractTableModel {
   void DeleteAllRows();
   void RemoveRow(int row);
   QString CellText(int row, int column) const;
+  const std::string& CellUtf8(int row, int column) const;
   int RowImage(int row) const;
   void SortByColumn(int column, bool ascending);
 

@@ -44,12 +44,7 @@ void CSortListCtrl::DeleteAllItems() { m_model.DeleteAllRows(); }
 
 int CSortListCtrl::GetItemCount() { return m_model.TotalRowCount(); }
 
-void CSortListCtrl::AppendRow(int image, const std::vector<std::string>& cells) {
-  std::vector<QString> texts;
-  texts.reserve(cells.size());
-  for (const auto& cell : cells) texts.push_back(QString::fromStdString(cell));
-  m_model.AppendRow(image, std::move(texts));
-}
+void CSortListCtrl::AppendRow(int image, const std::vector<std::string>& cells) { m_model.AppendRow(image, cells); }
 
 QString CSortListCtrl::GetItemText(int row, int column) {
   m_model.FlushPendingRows();

@@ -10,6 +10,7 @@ std::string TraceListCsv(const RowSource& rows, int resolveNames) {
   const bool names = resolveNames == 1;
   std::string text = names ? "Node,Min RTT,Avg RTT,Max RTT,Name,Address\r\n" : "Node,Min RTT,Avg RTT,Max RTT,Address\r\n";
   const int columns = names ? 6 : 5;
+  text.reserve(text.size() + static_cast<std::size_t>(rows.RowCount()) * 48);
   for (int row = 0; row < rows.RowCount(); ++row) {
     for (int column = 0; column < columns; ++column) {
       if (column) text += ',';
