@@ -19,7 +19,7 @@ run: build
 	$(BUILD)/src/vantorel
 
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -j2 --output-on-failure
+	cd $(BUILD) && ctest -j2 --output-on-failure
 
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps

@@ -89,23 +89,23 @@ std::optional<CliCommand> ParseCommandLine(const std::vector<std::string>& args,
   OptionTable table;
   bool ok = false;
   if (args[0] == "ping") {
-    PingCommand& p = command.ping;
+    PingInputs& p = command.ping;
     command.kind = CliCommand::Kind::kPing;
-    table.flags = {{"--raw", [&] { p.raw = true; }},
-                   {"--df", [&] { p.dontFragment = true; }},
-                   {"--names", [&] { p.names = true; }},
-                   {"--no-names", [&] { p.names = false; }}};
-    table.numbers = {{"--count", Into(&p.count, kDword)}, {"--timeout", Into(&p.timeout, kDword)},
-                     {"--size", Into(&p.size, 65535)},    {"--ttl", Into(&p.ttl, 255)},
-                     {"--tos", Into(&p.tos, 255)}};
-    ok = ParseOptions(args, table, &p.host, error);
+    table.flags = {{"--raw", [&] { p.bRawSocket = 1; }},
+                   {"--df", [&] { p.bDontFragment = 1; }},
+                   {"--names", [&] { p.bResolveNames = 1; }},
+                   {"--no-names", [&] { p.bResolveNames = 0; }}};
+    table.numbers = {{"--count", Into(&p.nCount, kDword)}, {"--timeout", Into(&p.nTimeout, kDword)},
+                     {"--size", Into(&p.nDataSize, 65535)}, {"--ttl", Into(&p.nTtl, 255)},
+                     {"--tos", Into(&p.nTos, 255)}};
+    ok = ParseOptions(args, table, &command.host, error);
   } else if (args[0] == "trace") {
-    TraceCommand& t = command.trace;
+    TraceInputs& t = command.trace;
     command.kind = CliCommand::Kind::kTrace;
-    table.flags = {{"--names", [&] { t.names = true; }}, {"--no-names", [&] { t.names = false; }}};
-    table.numbers = {{"--hops", Into(&t.hops, 255)}, {"--probes", Into(&t.probes, kDword)},
-                     {"--timeout", Into(&t.timeout, kDword)}};
-    ok = ParseOptions(args, table, &t.host, error);
+    table.flags = {{"--names", [&] { t.bResolveNames = 1; }}, {"--no-names", [&] { t.bResolveNames = 0; }}};
+    table.numbers = {{"--hops", Into(&t.nHops, 255)}, {"--probes", Into(&t.nProbes, kDword)},
+                     {"--timeout", Into(&t.nTimeout, kDword)}};
+    ok = ParseOptions(args, table, &command.host, error);
   } else {
     *error = "unknown command " + args[0] + " (ping or trace)";
   }

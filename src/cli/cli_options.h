@@ -6,31 +6,14 @@
 #include <vector>
 
 #include "platform/win_types.h"
+#include "workers/worker_inputs.h"
 
-struct PingCommand {
-  bool raw = false;
-  DWORD count = 10;
-  DWORD timeout = 5000;
-  WORD size = 32;
-  BYTE ttl = 30;
-  BYTE tos = 0;
-  bool dontFragment = false;
-  bool names = true;
-  std::string host;
-};
-
-struct TraceCommand {
-  BYTE hops = 30;
-  DWORD probes = 3;
-  DWORD timeout = 10000;
-  bool names = true;
-  std::string host;
-};
-
+// The defaults are those of the settings.
 struct CliCommand {
   enum class Kind { kPing, kTrace, kHelp } kind = Kind::kHelp;
-  PingCommand ping;
-  TraceCommand trace;
+  std::string host;
+  PingInputs ping;
+  TraceInputs trace;
 };
 
 // The parsed command, or nothing with a one-line reason in *error.

@@ -16,6 +16,7 @@
 #include "workers/ping_thread.h"
 #include "workers/shared_objects.h"
 #include "workers/trace_thread.h"
+#include "workers/worker_inputs.h"
 
 namespace {
 
@@ -75,8 +76,6 @@ int ExitStatus(WorkerOutcome outcome) {
 template <typename Worker>
 int RunToEnd(Worker* worker) {
   std::promise<WorkerOutcome> done;
-  worker->m_pList = std::make_shared<PrintingRows>();
-  worker->m_pStatusBar = std::make_shared<PrintingStatus>();
   worker->m_onDone = [&done](WorkerOutcome outcome) { done.set_value(outcome); };
   std::future<WorkerOutcome> outcome = done.get_future();
   worker->ResumeThread();
@@ -102,26 +101,9 @@ int main(int argc, char** argv) {
   action.sa_handler = OnInterrupt;
   sigaction(SIGINT, &action, nullptr);
 
-  if (command->kind == CliCommand::Kind::kPing) {
-    const PingCommand& p = command->ping;
-    auto* worker = new CPingThread;
-    worker->m_strTarget = p.host;
-    worker->m_bResolveNames = p.names;
-    worker->m_bRawSocket = p.raw;
-    worker->m_bDontFragment = p.dontFragment;
-    worker->m_nCount = p.count;
-    worker->m_nTtl = p.ttl;
-    worker->m_nTos = p.tos;
-    worker->m_nDataSize = p.size;
-    worker->m_nTimeout = p.timeout;
-    return RunToEnd(worker);
-  }
-  const TraceCommand& t = command->trace;
-  auto* worker = new CRefreshThread;
-  worker->m_strTarget = t.host;
-  worker->m_bResolveNames = t.names;
-  worker->m_nHops = t.hops;
-  worker->m_nProbes = t.probes;
-  worker->m_nTimeout = t.timeout;
-  return RunToEnd(worker);
+  if (command->kind == CliCommand::Kind::kPing)
+    return RunToEnd(NewPingThread(command->host, command->ping, std::make_shared<PrintingRows>(),
+                                  std::make_shared<PrintingStatus>()));
+  return RunToEnd(NewTraceThread(command->host, command->trace, std::make_shared<PrintingRows>(),
+                                 std::make_shared<PrintingStatus>()));
 }

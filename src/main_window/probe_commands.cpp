@@ -11,6 +11,7 @@
 #include "main_window/whois.h"
 #include "resources/command_ids.h"
 #include "workers/ping_thread.h"
+#include "workers/worker_inputs.h"
 #include "workers/product.h"
 #include "workers/shared_objects.h"
 #include "workers/trace_thread.h"
@@ -51,19 +52,7 @@ void CMainDlg::OnPing() {
   m_settings.PutString(settings::kAddress, m_strAddress.toStdString());
   const PingInputs inputs = ReadPingInputs(m_settings);
   m_listPing->DeleteAllItems();
-  auto* worker = new CPingThread;
-  worker->m_pList = m_pingRows;
-  worker->m_pStatusBar = m_status;
-  worker->m_strTarget = m_strAddress.toStdString();
-  worker->m_bResolveNames = inputs.bResolveNames;
-  worker->m_bRawSocket = inputs.bRawSocket;
-  worker->m_bDontFragment = inputs.bDontFragment;
-  worker->m_nCount = inputs.nCount;
-  worker->m_nTtl = inputs.nTtl;
-  worker->m_nTos = inputs.nTos;
-  worker->m_nDataSize = inputs.nDataSize;
-  worker->m_nTimeout = inputs.nTimeout;
-  worker->ResumeThread();
+  NewPingThread(m_strAddress.toStdString(), inputs, m_pingRows, m_status)->ResumeThread();
 }
 
 void CMainDlg::OnTrace() {
@@ -71,15 +60,7 @@ void CMainDlg::OnTrace() {
   m_settings.PutString(settings::kAddress, m_strAddress.toStdString());
   m_listTrace->DeleteAllItems();
   const TraceInputs inputs = TraceInputsFromTexts(m_bResolveNames, m_strPingNumber, m_strHopsNumber, m_strTimeout);
-  auto* worker = new CRefreshThread;
-  worker->m_pList = m_traceRows;
-  worker->m_pStatusBar = m_status;
-  worker->m_strTarget = m_strAddress.toStdString();
-  worker->m_bResolveNames = inputs.bResolveNames;
-  worker->m_nProbes = inputs.nProbes;
-  worker->m_nHops = inputs.nHops;
-  worker->m_nTimeout = inputs.nTimeout;
-  worker->ResumeThread();
+  NewTraceThread(m_strAddress.toStdString(), inputs, m_traceRows, m_status)->ResumeThread();
 }
 
 void CMainDlg::OnStop() { g_hStopEvent.Set(); }

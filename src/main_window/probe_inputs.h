@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/win_types.h"
+#include "workers/worker_inputs.h"
 
 class CRegistryKey;
 
@@ -13,27 +14,9 @@ class CRegistryKey;
 // result keeps the low 32 bits, so narrower inputs cut it further.
 DWORD ConvertDecimal(const std::string& text);
 
-struct PingInputs {
-  BOOL bResolveNames = 1;
-  BOOL bRawSocket = 0;
-  BOOL bDontFragment = 0;
-  DWORD nCount = 10;
-  BYTE nTtl = 30;
-  BYTE nTos = 0;
-  WORD nDataSize = 32;
-  DWORD nTimeout = 5000;
-};
-
 // Reads the ping settings afresh, each with the Ping command's default.
 // When the settings key cannot be opened the defaults stand.
 PingInputs ReadPingInputs(CRegistryKey& key);
-
-struct TraceInputs {
-  BOOL bResolveNames = 1;
-  DWORD nProbes = 3;
-  BYTE nHops = 30;
-  DWORD nTimeout = 10000;
-};
 
 // The trace inputs from the window's cached setting texts.
 TraceInputs TraceInputsFromTexts(BOOL resolveNames, const std::string& pingNumber, const std::string& hopsNumber,

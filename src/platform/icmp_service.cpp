@@ -147,16 +147,24 @@ std::optional<Answer> ReadErrorQueue(int fd, std::uint16_t sequence, bool* faile
   return std::nullopt;
 }
 
-std::optional<Answer> ReadDatagramReply(int fd, std::uint16_t sequence) {
-  BYTE buffer[kMaxDatagram];
+// One waiting datagram and its source, without blocking.
+ssize_t Receive(int fd, BYTE (&buffer)[kMaxDatagram], IpAddress* source) {
   sockaddr_in from{};
   socklen_t length = sizeof from;
   const ssize_t got =
       ::recvfrom(fd, buffer, sizeof buffer, MSG_DONTWAIT, reinterpret_cast<sockaddr*>(&from), &length);
+  *source = from.sin_addr.s_addr;
+  return got;
+}
+
+std::optional<Answer> ReadDatagramReply(int fd, std::uint16_t sequence) {
+  BYTE buffer[kMaxDatagram];
+  IpAddress source = 0;
+  const ssize_t got = Receive(fd, buffer, &source);
   if (got < kIcmpHeaderSize || buffer[0] != ICMP_ECHOREPLY || GetBe16(buffer + 6) != sequence)
     return std::nullopt;
   Answer answer;
-  answer.from = from.sin_addr.s_addr;
+  answer.from = source;
   answer.data.assign(buffer + kIcmpHeaderSize, buffer + got);
   return answer;
 }
@@ -164,10 +172,8 @@ std::optional<Answer> ReadDatagramReply(int fd, std::uint16_t sequence) {
 // Raw socket: whole IPv4 datagrams of every ICMP message reaching the host.
 std::optional<Answer> ReadRawReply(int fd, std::uint16_t sequence) {
   BYTE buffer[kMaxDatagram];
-  sockaddr_in from{};
-  socklen_t length = sizeof from;
-  const ssize_t got =
-      ::recvfrom(fd, buffer, sizeof buffer, MSG_DONTWAIT, reinterpret_cast<sockaddr*>(&from), &length);
+  IpAddress source = 0;
+  const ssize_t got = Receive(fd, buffer, &source);
   if (got < 20) return std::nullopt;
   const std::uint16_t identifier = static_cast<std::uint16_t>(GetCurrentProcessId());
   const auto ours = [&](const BYTE* echo) { return GetBe16(echo + 4) == identifier && GetBe16(echo + 6) == sequence; };
@@ -175,7 +181,7 @@ std::optional<Answer> ReadRawReply(int fd, std::uint16_t sequence) {
   if (got < h + kIcmpHeaderSize) return std::nullopt;
   const BYTE* icmp = buffer + h;
   Answer answer;
-  answer.from = from.sin_addr.s_addr;
+  answer.from = source;
   if (icmp[0] == ICMP_ECHOREPLY && ours(icmp)) {
     answer.data.assign(icmp + kIcmpHeaderSize, static_cast<const BYTE*>(buffer) + got);
     return answer;

@@ -13,22 +13,22 @@ TEST(CliOptions, Defaults) {
   const auto ping = Parse({"ping", "host"}, &error);
   ASSERT_TRUE(ping);
   EXPECT_EQ(ping->kind, CliCommand::Kind::kPing);
-  EXPECT_FALSE(ping->ping.raw);
-  EXPECT_EQ(ping->ping.count, 10u);
-  EXPECT_EQ(ping->ping.timeout, 5000u);
-  EXPECT_EQ(ping->ping.size, 32);
-  EXPECT_EQ(ping->ping.ttl, 30);
-  EXPECT_EQ(ping->ping.tos, 0);
-  EXPECT_FALSE(ping->ping.dontFragment);
-  EXPECT_TRUE(ping->ping.names);
-  EXPECT_EQ(ping->ping.host, "host");
+  EXPECT_EQ(ping->ping.bRawSocket, 0);
+  EXPECT_EQ(ping->ping.nCount, 10u);
+  EXPECT_EQ(ping->ping.nTimeout, 5000u);
+  EXPECT_EQ(ping->ping.nDataSize, 32);
+  EXPECT_EQ(ping->ping.nTtl, 30);
+  EXPECT_EQ(ping->ping.nTos, 0);
+  EXPECT_EQ(ping->ping.bDontFragment, 0);
+  EXPECT_EQ(ping->ping.bResolveNames, 1);
+  EXPECT_EQ(ping->host, "host");
 
   const auto trace = Parse({"trace", "host"}, &error);
   ASSERT_TRUE(trace);
-  EXPECT_EQ(trace->trace.hops, 30);
-  EXPECT_EQ(trace->trace.probes, 3u);
-  EXPECT_EQ(trace->trace.timeout, 10000u);
-  EXPECT_TRUE(trace->trace.names);
+  EXPECT_EQ(trace->trace.nHops, 30);
+  EXPECT_EQ(trace->trace.nProbes, 3u);
+  EXPECT_EQ(trace->trace.nTimeout, 10000u);
+  EXPECT_EQ(trace->trace.bResolveNames, 1);
 }
 
 TEST(CliOptions, EveryOptionLandsInItsField) {
@@ -37,21 +37,21 @@ TEST(CliOptions, EveryOptionLandsInItsField) {
                            "255", "--tos", "184", "--df", "--no-names", "h"},
                           &error);
   ASSERT_TRUE(ping) << error;
-  EXPECT_TRUE(ping->ping.raw);
-  EXPECT_EQ(ping->ping.count, 0u);
-  EXPECT_EQ(ping->ping.timeout, 4294967295u);
-  EXPECT_EQ(ping->ping.size, 65535);
-  EXPECT_EQ(ping->ping.ttl, 255);
-  EXPECT_EQ(ping->ping.tos, 184);
-  EXPECT_TRUE(ping->ping.dontFragment);
-  EXPECT_FALSE(ping->ping.names);
+  EXPECT_EQ(ping->ping.bRawSocket, 1);
+  EXPECT_EQ(ping->ping.nCount, 0u);
+  EXPECT_EQ(ping->ping.nTimeout, 4294967295u);
+  EXPECT_EQ(ping->ping.nDataSize, 65535);
+  EXPECT_EQ(ping->ping.nTtl, 255);
+  EXPECT_EQ(ping->ping.nTos, 184);
+  EXPECT_EQ(ping->ping.bDontFragment, 1);
+  EXPECT_EQ(ping->ping.bResolveNames, 0);
 
   const auto trace = Parse({"trace", "--hops", "0", "--probes", "1", "--timeout", "750", "--no-names", "h"}, &error);
   ASSERT_TRUE(trace) << error;
-  EXPECT_EQ(trace->trace.hops, 0);
-  EXPECT_EQ(trace->trace.probes, 1u);
-  EXPECT_EQ(trace->trace.timeout, 750u);
-  EXPECT_FALSE(trace->trace.names);
+  EXPECT_EQ(trace->trace.nHops, 0);
+  EXPECT_EQ(trace->trace.nProbes, 1u);
+  EXPECT_EQ(trace->trace.nTimeout, 750u);
+  EXPECT_EQ(trace->trace.bResolveNames, 0);
 }
 
 TEST(CliOptions, BadInputNamesTheOption) {

@@ -40,6 +40,7 @@ class DesktopE2E : public ::testing::Test {
     xvfb_ = std::make_unique<netlab::ChildProcess>(
         std::vector<std::string>{"Xvfb", display_, "-screen", "0", "1280x900x24", "-nolisten", "tcp"});
     ::setenv("DISPLAY", display_.c_str(), 1);
+    ::unsetenv("QT_QPA_PLATFORM");  // a real window on the X server
     ASSERT_TRUE(WaitFor([] { return netlab::Shell("xdotool getmouselocation > /dev/null 2>&1") == 0; }));
     CounterAtDestination();
   }
