@@ -25,7 +25,7 @@ test: build
 sanitize: deps
 	cmake --preset asan
 	cmake --build build-asan
-	cd build-asan && ctest -j2 --output-on-failure
+	cd build-asan && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest -j2 --output-on-failure
 
 # Each fuzz target for FUZZ_SECONDS from its committed corpus.
 FUZZ_SECONDS ?= 60

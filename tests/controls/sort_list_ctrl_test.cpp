@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -263,6 +265,34 @@ TEST_F(SortListTest, MarkerTrianglesAreRedWhereTheDropWouldGo) {
   EXPECT_TRUE(header->IsDragging());
   QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(90, start.y()));
   EXPECT_EQ(header->logicalIndex(1), 2) << "C moved before B";
+}
+
+TEST(SortListFocus, ScrollingTakesTheFocus) {
+  QWidget window;
+  auto* other = new QLineEdit(&window);
+  auto* list = new CSortListCtrl(&window);
+  list->setGeometry(0, 30, 300, 120);
+  list->InsertColumn(0, "Node", 60);
+  for (int i = 0; i < 100; ++i) list->AppendRow(0, {std::to_string(i)});
+  list->Rows()->FlushPendingRows();
+  window.resize(300, 160);
+  window.show();
+  other->setFocus();
+  ASSERT_EQ(window.focusWidget(), other);
+  list->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  EXPECT_EQ(window.focusWidget(), list);
+}
+
+TEST_F(SortListTest, PressOnARowSelectsAndFocusesItWithoutTouchingTheOthers) {
+  Columns({{"Node", 60}});
+  Fill({{"1"}, {"2"}, {"3"}});
+  list.selectRow(0);
+  const QPoint third = list.visualRect(list.Rows()->index(2, 0)).center();
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, third);
+  EXPECT_EQ(list.selectionModel()->currentIndex().row(), 2);
+  EXPECT_TRUE(list.selectionModel()->isRowSelected(2, {}));
+  EXPECT_TRUE(list.selectionModel()->isRowSelected(0, {})) << "the other row stays selected";
+  EXPECT_EQ(list.FirstSelectedRow(), 0);
 }
 
 }  // namespace
