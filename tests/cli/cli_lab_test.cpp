@@ -124,7 +124,9 @@ TEST_F(CliLab, InterruptEndsTheTraceLikeStop) {
   ASSERT_LE(lines.size(), 3u) << trace.out;
   EXPECT_EQ(Cells(lines[0]).at(0), "1");
   EXPECT_EQ(Cells(lines[1]).at(0), "2");
-  if (lines.size() == 3) EXPECT_EQ(lines[2], "  3\t*\t*\t*\tError:11010");
+  if (lines.size() == 3) {
+    EXPECT_EQ(lines[2], "  3\t*\t*\t*\tError:11010");
+  }
   EXPECT_EQ(Lines(trace.err).back(), "  Tracing was aborted by user. Vantorel - [https://www.brimvale.example]");
 }
 
