@@ -2,7 +2,6 @@
 // The main window: target box, ping list on the left, trace list on the
 // right, toolbar, menu and status line, and the commands that run probes.
 
-#include <QPointer>
 #include <QString>
 
 #include <memory>

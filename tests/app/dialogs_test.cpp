@@ -249,6 +249,14 @@ TEST_F(WindowTest, TrayIconMenuAndMinimise) {
   EXPECT_FALSE(dlg.IconShown());
   ASSERT_TRUE(WorkersEnd());
   EXPECT_EQ(dlg.TraceList().GetItemCount(), 1);
+  dlg.showMinimized();
+  QApplication::processEvents();
+  ASSERT_TRUE(dlg.IconShown());
+  dlg.OnIconLeftDown(QPoint());
+  EXPECT_FALSE(dlg.isVisible()) << "a single click does nothing";
+  dlg.OnIconLeftDoubleClick(QPoint());
+  EXPECT_TRUE(dlg.isVisible());
+  EXPECT_FALSE(dlg.IconShown());
   dlg.SetNotifyTip(QString(200, 'x'));
   EXPECT_EQ(dlg.NotifyTip().size(), 127);
 }
