@@ -39,6 +39,7 @@ bool CListPrinter::Print(CSortListCtrl& list, const QString& title, QWidget* par
 
 bool CListPrinter::PrintTo(QPrinter& printer, CSortListCtrl& list, const QString& title) {
   if (list.GetItemCount() == 0) return false;
+  list.Rows()->FlushPendingRows();  // once; the cells are then read straight from the rows
   printer.setDocName(kDocumentName);
   m_y = kTop;
   m_nPadding = 5;
@@ -66,7 +67,7 @@ int CListPrinter::ColumnWidth(CSortListCtrl& list, int column) {
   MeasureText(m_labelFont, list.Rows()->Columns()[static_cast<std::size_t>(column)].title);
   int widest = std::max(m_textExtent.width(), 0);
   for (int row = 0; row < list.GetItemCount(); ++row) {
-    const QString cell = list.GetItemText(row, column).left(kMaxCellChars);
+    const QString cell = list.Rows()->CellText(row, column).left(kMaxCellChars);
     MeasureText(m_bodyFont, cell.isEmpty() ? QString("E") : cell);
     widest = std::max(widest, m_textExtent.width());
   }
@@ -131,7 +132,7 @@ void CListPrinter::PrintRows(QPainter& painter, QPrinter& printer, CSortListCtrl
       painter.setBrush(Qt::white);
       painter.drawRect(x, m_y, w + 2 * p, 4 * p + t);
       painter.drawText(QRect(x + p, m_y + p, w, p + t), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                       list.GetItemText(row, c));
+                       list.Rows()->CellText(row, c));
       x += w + 2 * p;
     }
     m_y += 4 * p + t;

@@ -1,7 +1,6 @@
 #include "app/shell_open.h"
 
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QUrl>
 
 namespace {

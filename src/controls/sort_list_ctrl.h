@@ -45,7 +45,7 @@ class CSortListCtrl : public QTableView {
 
   CFlatHeaderCtrl* FlatHeader() const { return m_pHeader; }
 
-  // The row height for this font.
+  // Pixels added to the font height for a row.
   static constexpr int kRowPadding = 4;
 
  signals:

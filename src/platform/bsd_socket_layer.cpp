@@ -9,10 +9,8 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 
 #include "platform/last_error.h"
-#include "platform/shutdown_signal.h"
 #include "platform/socket_layer.h"
 #include "platform/wait.h"
 

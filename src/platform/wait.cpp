@@ -27,7 +27,8 @@ WaitResult WaitForDescriptor(int fd, short events, std::chrono::microseconds tim
       return WaitResult::kFailed;
     }
     if (rc == 0) return WaitResult::kTimedOut;
-    if (fds[0].revents & (events | POLLERR)) return WaitResult::kReady;
+    // A pending error or hang-up is for the reader to find; waiting on would spin.
+    if (fds[0].revents & (events | POLLERR | POLLHUP)) return WaitResult::kReady;
     if (fds[0].revents & POLLNVAL) {
       SetLastError(err::kWsaeNotSock);
       return WaitResult::kFailed;
